@@ -1,0 +1,24 @@
+#include "saver/render_frame.h"
+
+#include "common/gl_api.h"
+#include "saver/saver_view.h"
+#include "saver/yaw_feed.h"
+
+void render_frame(saver_scene& scene) {
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glShadeModel(GL_SMOOTH);
+    glEnable(GL_POLYGON_SMOOTH);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glPushMatrix();
+    if (scene.view_width != 0 && scene.view_height != 0) {
+        scene.field.update();
+        feed_yaw(scene.camera, scene.field);
+        scene.camera.step(scene.view_width, scene.view_height);
+        scene.camera.apply();
+    }
+    scene.field.draw();
+    glPopMatrix();
+    glFinish();
+    glFlush();
+}
