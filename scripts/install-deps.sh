@@ -6,8 +6,8 @@ set -euo pipefail
 
 build_packages=(cmake make g++ pkg-config libgl-dev libglu1-mesa-dev libegl-dev libegl-mesa0
                 libgl1-mesa-dri libpng-dev libx11-dev)
-test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils x11-apps
-               g++-mingw-w64-x86-64 wine64 valgrind)
+test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils x11-apps imagemagick imagemagick
+               g++-mingw-w64-x86-64 wine64 wine valgrind)
 
 case "${1:-run}" in
   run) wanted=("${build_packages[@]}") ;;
