@@ -6,7 +6,7 @@ set -euo pipefail
 
 build_packages=(cmake make g++ pkg-config libgl-dev libglu1-mesa-dev libegl-dev libegl-mesa0
                 libgl1-mesa-dri libpng-dev libx11-dev)
-test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils x11-apps imagemagick imagemagick
+test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils x11-apps imagemagick
                g++-mingw-w64-x86-64 wine64 wine valgrind)
 
 case "${1:-run}" in
