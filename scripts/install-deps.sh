@@ -2,6 +2,7 @@
 # Installs the Debian packages a task needs, only those missing.
 #   install-deps.sh run    build and run the saver
 #   install-deps.sh test   also build and run every test and benchmark
+#   install-deps.sh fuzz   build the fuzzers with clang
 set -euo pipefail
 
 build_packages=(cmake make g++ pkg-config libgl-dev libglu1-mesa-dev libegl-dev libegl-mesa0
@@ -9,10 +10,13 @@ build_packages=(cmake make g++ pkg-config libgl-dev libglu1-mesa-dev libegl-dev 
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils x11-apps imagemagick
                g++-mingw-w64-x86-64 wine64 wine valgrind)
 
+fuzz_packages=(clang libclang-rt-14-dev)
+
 case "${1:-run}" in
   run) wanted=("${build_packages[@]}") ;;
+  fuzz) wanted=("${build_packages[@]}" "${fuzz_packages[@]}") ;;
   test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
-  *) echo "usage: install-deps.sh run|test" >&2; exit 2 ;;
+  *) echo "usage: install-deps.sh run|test|fuzz" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -3,6 +3,7 @@
 find_package(PNG REQUIRED)
 
 add_library(quillmere_headless STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/command_line_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/headless_egl_context.cpp
   ${CMAKE_CURRENT_LIST_DIR}/headless_options.cpp
   ${CMAKE_CURRENT_LIST_DIR}/headless_png.cpp

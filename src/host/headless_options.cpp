@@ -1,5 +1,7 @@
 #include "host/headless_options.h"
 
+#include "host/command_line_text.h"
+
 
 namespace {
 
@@ -60,17 +62,17 @@ headless_parse parse_headless_options(const std::vector<std::string>& args) {
         const bool is_flag = name == "--headless" || name == "--help" || name == "-h" ||
                              name == "--version";
         if (!takes_value && !is_flag) {
-            result.error = "unknown option '" + args[i] + "'";
+            result.error = "unknown option '" + printable(args[i]) + "'";
             return result;
         }
         if (takes_value && !has_value) {
             if (i + 1 >= args.size()) {
-                result.error = "option " + name + " needs a value";
+                result.error = "option " + printable(name) + " needs a value";
                 return result;
             }
             value = args[++i];
         } else if (!takes_value && has_value) {
-            result.error = "option " + name + " takes no value";
+            result.error = "option " + printable(name) + " takes no value";
             return result;
         }
 
@@ -81,25 +83,25 @@ headless_parse parse_headless_options(const std::vector<std::string>& args) {
             o.version = true;
         } else if (name == "--size") {
             if (!parse_size(value, o.width, o.height)) {
-                result.error = "bad size '" + value + "' (expected WxH, each 0 to 16384)";
+                result.error = "bad size '" + printable(value) + "' (expected WxH, each 0 to 16384)";
                 return result;
             }
         } else if (name == "--frames") {
             if (!parse_decimal(value, max_frames, number)) {
-                result.error = "bad frame count '" + value + "' (expected 0 to 1000000000)";
+                result.error = "bad frame count '" + printable(value) + "' (expected 0 to 1000000000)";
                 return result;
             }
             o.frames = static_cast<long>(number);
         } else if (name == "--seed") {
             if (!parse_decimal(value, 0xffffffffULL, number)) {
-                result.error = "bad seed '" + value + "' (expected 0 to 4294967295)";
+                result.error = "bad seed '" + printable(value) + "' (expected 0 to 4294967295)";
                 return result;
             }
             o.seeded = true;
             o.seed = static_cast<std::uint32_t>(number);
         } else if (name == "--snapshot" || name == "--pattern" || name == "--trace") {
             if (value.empty()) {
-                result.error = "option " + name + " needs a file name";
+                result.error = "option " + printable(name) + " needs a file name";
                 return result;
             }
             (name == "--snapshot" ? o.snapshot : name == "--pattern" ? o.pattern : o.trace) = value;

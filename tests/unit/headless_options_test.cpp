@@ -41,6 +41,10 @@ TEST(headless_options, bad_input_names_the_problem) {
         {{"--headless=yes"}, "takes no value"},
         {{"--snapshot", "s.png", "--size", "0x10"}, "empty drawable"},
         {{"--trace="}, "file name"},
+        // Found by fuzzing: a newline in an argument split the error in two.
+        {{"\n"}, "\\x0a"},
+        {{"--size", "1\nx2"}, "1\\x0ax2"},
+        {{std::string(5000, 'z')}, "zzz..."},
     };
     for (const row& r : rows) {
         const headless_parse p = parse_headless_options(r.args);
