@@ -1,4 +1,34 @@
-# The Linux program.
+# The Linux program: the X11/GLX host, with the offscreen mode beside it.
+find_package(X11 REQUIRED)
+include(GNUInstallDirs)
+
+add_library(quillmere_x11 STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/x11_close_rules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/x11_errors.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/x11_fps_overlay.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/x11_frame_clock.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/x11_glx_context.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/x11_main_loop.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/x11_options.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/x11_run.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/x11_signals.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/x11_window.cpp
+)
+target_link_libraries(quillmere_x11 PUBLIC quillmere_core OpenGL::GLX X11::X11)
+
 add_executable(quillmere ${CMAKE_CURRENT_LIST_DIR}/linux_main.cpp)
-target_link_libraries(quillmere PRIVATE quillmere_headless)
-install(TARGETS quillmere RUNTIME DESTINATION bin)
+target_link_libraries(quillmere PRIVATE quillmere_x11 quillmere_headless)
+
+install(TARGETS quillmere RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Debian's xscreensaver lists hacks by these config files and runs them from
+# libexec/xscreensaver.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/quillmere.xml
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/xscreensaver/config)
+install(CODE "
+  set(hack_dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver\")
+  file(MAKE_DIRECTORY \"\${hack_dir}\")
+  file(RELATIVE_PATH target \"\${hack_dir}\"
+       \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/quillmere\")
+  message(STATUS \"Installing: \${hack_dir}/quillmere -> \${target}\")
+  file(CREATE_LINK \"\${target}\" \"\${hack_dir}/quillmere\" SYMBOLIC)
+")

@@ -1,0 +1,20 @@
+// X errors as flags instead of the default handler's exit: a foreign window
+// that vanishes ends the saver quietly, anything else is reported once.
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <string>
+
+// Installs the error and I/O-error handlers; `glx_error_base` is the GLX
+// extension's first error code (GLX's drawable errors also mean "gone").
+void install_x11_error_handlers(int glx_error_base);
+
+// True once the server said a window or drawable we use no longer exists.
+bool x11_window_gone();
+
+// The first error of another kind, as one line, or empty.
+std::string x11_other_error();
+
+// Forgets what was recorded, e.g. after probing a window id.
+void clear_x11_errors();
