@@ -1,8 +1,8 @@
 // The OpenGL 1.1 and GLU declarations the portable core draws with.
 //
 // On Windows the system's gl.h wants the calling-convention macros that
-// <windows.h> defines; defining the two it needs here keeps the core free of
-// any platform header.
+// <windows.h> defines; defining the three it needs here keeps the core free
+// of any platform header.
 #pragma once
 
 #if defined(_WIN32)
@@ -11,6 +11,9 @@
 #endif
 #ifndef WINGDIAPI
 #define WINGDIAPI __declspec(dllimport)
+#endif
+#ifndef CALLBACK
+#define CALLBACK __stdcall
 #endif
 #endif
 
