@@ -14,10 +14,11 @@ add_library(quillmere_x11 STATIC
   ${CMAKE_CURRENT_LIST_DIR}/x11_signals.cpp
   ${CMAKE_CURRENT_LIST_DIR}/x11_window.cpp
 )
-target_link_libraries(quillmere_x11 PUBLIC quillmere_core OpenGL::GLX X11::X11)
+# The offscreen library brings the quoting of arguments in error lines.
+target_link_libraries(quillmere_x11 PUBLIC quillmere_core quillmere_headless OpenGL::GLX X11::X11)
 
 add_executable(quillmere ${CMAKE_CURRENT_LIST_DIR}/linux_main.cpp)
-target_link_libraries(quillmere PRIVATE quillmere_x11 quillmere_headless)
+target_link_libraries(quillmere PRIVATE quillmere_x11)
 
 install(TARGETS quillmere RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Debian's xscreensaver lists hacks by these config files and runs them from

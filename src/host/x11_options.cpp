@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "host/command_line_text.h"
+
 namespace {
 
 enum class value_kind {
@@ -129,12 +131,12 @@ x11_parse parse_x11_options(const std::vector<std::string>& args, const char* xs
         const option_spec* spec = nullptr;
         if (split_option(args[i], name, value, has_value, slash)) spec = find_option(name, slash);
         if (spec == nullptr) {
-            result.error = "unknown option '" + args[i] + "'";
+            result.error = "unknown option '" + printable(args[i]) + "'";
             result.show_usage = true;
             return result;
         }
         if (spec->value == value_kind::none && has_value) {
-            result.error = "option " + args[i] + " takes no value";
+            result.error = "option " + printable(args[i]) + " takes no value";
             result.show_usage = true;
             return result;
         }
@@ -145,14 +147,14 @@ x11_parse parse_x11_options(const std::vector<std::string>& args, const char* xs
             has_value = true;
         }
         if ((spec->value == value_kind::window || spec->value == value_kind::text) && !has_value) {
-            result.error = "option " + args[i] + " needs a value";
+            result.error = "option " + printable(args[i]) + " needs a value";
             result.show_usage = true;
             return result;
         }
         unsigned long id = 0;
         if ((spec->value == value_kind::window || spec->value == value_kind::optional_id) &&
             has_value && !parse_window_id(value, id)) {
-            result.error = "bad window id '" + value + "' (expected decimal or 0x hex)";
+            result.error = "bad window id '" + printable(value) + "' (expected decimal or 0x hex)";
             return result;
         }
 
@@ -187,7 +189,7 @@ x11_parse parse_x11_options(const std::vector<std::string>& args, const char* xs
         o.window_id = 0;
         const std::string env = xscreensaver_window ? xscreensaver_window : "";
         if (!env.empty() && !parse_window_id(env, o.window_id)) {
-            result.error = "bad window id '" + env + "' in $XSCREENSAVER_WINDOW";
+            result.error = "bad window id '" + printable(env) + "' in $XSCREENSAVER_WINDOW";
         }
     }
     return result;
