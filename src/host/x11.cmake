@@ -26,10 +26,11 @@ install(TARGETS quillmere RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/resources/quillmere.xml
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/xscreensaver/config)
 install(CODE "
-  set(hack_dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver\")
-  file(MAKE_DIRECTORY \"\${hack_dir}\")
+  set(hack_dir \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver\")
   file(RELATIVE_PATH target \"\${hack_dir}\"
        \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/quillmere\")
-  message(STATUS \"Installing: \${hack_dir}/quillmere -> \${target}\")
-  file(CREATE_LINK \"\${target}\" \"\${hack_dir}/quillmere\" SYMBOLIC)
+  set(link \"\$ENV{DESTDIR}\${hack_dir}/quillmere\")
+  file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${hack_dir}\")
+  message(STATUS \"Installing: \${link} -> \${target}\")
+  file(CREATE_LINK \"\${target}\" \"\${link}\" SYMBOLIC)
 ")
