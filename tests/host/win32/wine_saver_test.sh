@@ -62,6 +62,7 @@ saver_ended() { ! saver_running; }
 log_has() { grep -q "$1" "$saver_log" 2>/dev/null; }
 last_frame() { tail -n 1 "$saver_log" | awk '{print $2}'; }
 frames_past() { [ "$(last_frame)" -ge "$1" ]; }
+nudge_settled() { frames_past "$1" || saver_ended; }
 
 # Waits for the saver to end by itself and checks its exit code.
 expect_saver_exit() {
@@ -138,12 +139,16 @@ case_full_screen_closes_on() {
   case "$1" in
     system_key) xdotool key alt+x ;;
     button) xdotool click 3 ;;
+    activation_loss)
+      # Another program's window comes to the front.
+      wine "$QUILLMERE_HELPERS/foreground_window.exe" >/dev/null 2>&1 &
+      ;;
     move)
       # A nudge below the threshold is jitter: frames go on after it.
       local frame
       frame=$(last_frame)
       xdotool mousemove_relative 1 1
-      wait_until 20 frames_past $((frame + 3)) || fail "frames stopped after a 1-pixel nudge"
+      wait_until 20 nudge_settled $((frame + 3))
       saver_running || fail "a 1-pixel nudge closed the saver"
       xdotool mousemove_relative 40 0
       ;;
