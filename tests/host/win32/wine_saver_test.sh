@@ -41,7 +41,8 @@ start_display() {
     3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
   wait_until 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-  export DISPLAY=":$(cat "$work/display")"
+  DISPLAY=":$(cat "$work/display")"
+  export DISPLAY
 }
 
 # Wine maps drive Z: to the Unix root.
