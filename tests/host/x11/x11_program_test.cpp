@@ -26,10 +26,16 @@ class x11_program : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_NE(server.display(), nullptr); }
 
+    // Waits (with a guard against hangs) until the area shows the pattern.
+    bool pattern_shows(int x, int y, int width, int height) {
+        return eventually([&] { return shows_pattern(server.display(), x, y, width, height); });
+    }
+    bool pattern_shows_in_the_middle() { return pattern_shows(w / 4, h / 4, w / 2, h / 2); }
+
     // Waits for the pattern in the area, then asks the program to stop as
     // the xscreensaver daemon does, and expects a quiet exit 0.
     void expect_pattern_then_quiet_term(child_run& run, int x, int y, int width, int height) {
-        EXPECT_TRUE(eventually([&] { return shows_pattern(server.display(), x, y, width, height); }))
+        EXPECT_TRUE(pattern_shows(x, y, width, height))
             << run.error_text();
         run.signal(SIGTERM);
         EXPECT_EQ(run.wait_exit(10000), 0);
@@ -73,7 +79,7 @@ TEST_F(x11_program, root_mode_takes_the_daemons_window_from_the_environment) {
 TEST_F(x11_program, preview_follows_its_parent_and_ends_with_it) {
     const Window parent = server.make_window(40, 40, 320, 240);
     child_run run(quillmere({"-p", std::to_string(parent)}), server.name());
-    EXPECT_TRUE(eventually([&] { return shows_pattern(server.display(), 120, 100, 160, 120); }))
+    EXPECT_TRUE(pattern_shows(120, 100, 160, 120))
         << run.error_text();
 
     XResizeWindow(server.display(), parent, 200, 150);
@@ -102,7 +108,7 @@ TEST_F(x11_program, preview_follows_its_parent_and_ends_with_it) {
 TEST_F(x11_program, window_id_ends_quietly_when_the_window_goes) {
     const Window target = server.make_window(0, 0, 200, 200);
     child_run run(quillmere({"-window-id", std::to_string(target)}), server.name());
-    EXPECT_TRUE(eventually([&] { return shows_pattern(server.display(), 50, 50, 100, 100); }));
+    EXPECT_TRUE(pattern_shows(50, 50, 100, 100));
     XDestroyWindow(server.display(), target);
     XSync(server.display(), False);
     EXPECT_EQ(run.wait_exit(10000), 0);
@@ -117,22 +123,73 @@ struct input_case {
 class x11_full_screen_input : public x11_program,
                               public ::testing::WithParamInterface<input_case> {};
 
+// "{other}" in the arguments stands for another client's window, made
+// before the saver starts, that can take the focus.
 TEST_P(x11_full_screen_input, ends_full_screen) {
+    const Window other = server.make_window(0, 0, 10, 10);
     child_run run(quillmere({"-s"}), server.name());
-    ASSERT_TRUE(eventually([&] { return shows_pattern(server.display(), w / 4, h / 4, w / 2, h / 2); }));
-    ASSERT_TRUE(xdotool(server, GetParam().xdotool_args));
+    ASSERT_TRUE(pattern_shows_in_the_middle());
+    std::vector<std::string> args = GetParam().xdotool_args;
+    for (auto& a : args) {
+        if (a == "{other}") a = std::to_string(other);
+    }
+    ASSERT_TRUE(xdotool(server, args));
     EXPECT_EQ(run.wait_exit(10000), 0) << run.error_text();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     input, x11_full_screen_input,
     ::testing::Values(input_case{"key", {"key", "space"}}, input_case{"click", {"click", "1"}},
-                      input_case{"move", {"mousemove_relative", "--", "6", "0"}}),
+                      input_case{"move", {"mousemove_relative", "--", "6", "0"}},
+                      input_case{"focus_loss", {"windowfocus", "{other}"}}),
     [](const auto& info) { return std::string(info.param.what); });
+
+class x11_own_window_input : public x11_program,
+                             public ::testing::WithParamInterface<input_case> {};
+
+// With no window manager the key goes to the window under the pointer,
+// which starts in the middle of the screen, over the saver's window.
+TEST_P(x11_own_window_input, ends_the_own_window) {
+    child_run run(quillmere({}), server.name());
+    ASSERT_TRUE(pattern_shows_in_the_middle());
+    // A click and another key leave it running.
+    ASSERT_TRUE(xdotool(server, {"click", "1"}));
+    ASSERT_TRUE(xdotool(server, {"key", "a"}));
+    EXPECT_EQ(run.wait_exit(200), -1);
+    ASSERT_TRUE(xdotool(server, GetParam().xdotool_args));
+    EXPECT_EQ(run.wait_exit(10000), 0) << run.error_text();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    input, x11_own_window_input,
+    ::testing::Values(input_case{"q", {"key", "q"}}, input_case{"shift_q", {"key", "shift+q"}},
+                      input_case{"escape", {"key", "Escape"}}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+TEST_F(x11_program, own_window_ends_on_the_window_managers_close) {
+    child_run run(quillmere({}), server.name());
+    ASSERT_TRUE(pattern_shows_in_the_middle());
+    Display* d = server.display();
+    Window root, up, *children = nullptr;
+    unsigned count = 0;
+    XQueryTree(d, DefaultRootWindow(d), &root, &up, &children, &count);
+    ASSERT_EQ(count, 1u);
+    XEvent close{};
+    close.xclient.type = ClientMessage;
+    close.xclient.window = children[0];
+    close.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
+    close.xclient.format = 32;
+    close.xclient.data.l[0] = static_cast<long>(XInternAtom(d, "WM_DELETE_WINDOW", False));
+    close.xclient.data.l[1] = CurrentTime;
+    XFree(children);
+    XSendEvent(d, close.xclient.window, False, NoEventMask, &close);
+    XSync(d, False);
+    EXPECT_EQ(run.wait_exit(10000), 0) << run.error_text();
+}
 
 TEST_F(x11_program, full_screen_survives_a_one_pixel_jitter) {
     child_run run(quillmere({"-s"}), server.name());
-    ASSERT_TRUE(eventually([&] { return shows_pattern(server.display(), w / 4, h / 4, w / 2, h / 2); }));
+    ASSERT_TRUE(pattern_shows_in_the_middle());
     ASSERT_TRUE(xdotool(server, {"mousemove_relative", "--", "1", "0"}));
     ASSERT_TRUE(xdotool(server, {"mousemove_relative", "--", "-1", "1"}));
     // Still drawing a few frames later; then a key still ends it, so the
