@@ -76,6 +76,16 @@ TEST_F(x11_program, root_mode_takes_the_daemons_window_from_the_environment) {
     EXPECT_FALSE(shows_pattern(server.display(), 0, 0, 200, h));
 }
 
+TEST_F(x11_program, fps_overlay_shows_in_the_corner_over_the_pattern) {
+    child_run run(quillmere({"-root", "-fps"}), server.name());
+    const auto yellow = [](unsigned long p) {
+        return (p >> 16) > 200 && ((p >> 8) & 0xffu) > 200 && (p & 0xffu) < 80;
+    };
+    EXPECT_TRUE(eventually([&] { return count_pixels(server.display(), 0, h - 30, 160, 30, yellow) > 20; }));
+    EXPECT_EQ(count_pixels(server.display(), w / 4, h / 4, w / 2, h / 2, yellow), 0);
+    expect_pattern_then_quiet_term(run, w / 4, h / 4, w / 2, h / 2);
+}
+
 TEST_F(x11_program, preview_follows_its_parent_and_ends_with_it) {
     const Window parent = server.make_window(40, 40, 320, 240);
     child_run run(quillmere({"-p", std::to_string(parent)}), server.name());

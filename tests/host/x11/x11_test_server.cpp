@@ -179,20 +179,27 @@ bool eventually(const std::function<bool()>& condition, int limit_ms) {
     }
 }
 
-bool shows_pattern(Display* display, int x, int y, int w, int h) {
+long count_pixels(Display* display, int x, int y, int w, int h,
+                  const std::function<bool(unsigned long)>& wanted) {
     XImage* image = XGetImage(display, DefaultRootWindow(display), x, y, static_cast<unsigned>(w),
                               static_cast<unsigned>(h), AllPlanes, ZPixmap);
-    if (image == nullptr) return false;
-    long lit = 0, dark = 0;
+    if (image == nullptr) return 0;
+    long count = 0;
     for (int j = 0; j < h; ++j) {
         for (int i = 0; i < w; ++i) {
-            const unsigned long p = XGetPixel(image, i, j);
-            const unsigned brightest = std::max({(p >> 16) & 0xffu, (p >> 8) & 0xffu, p & 0xffu});
-            if (brightest > 40) ++lit;
-            if (brightest < 8) ++dark;
+            if (wanted(XGetPixel(image, i, j) & 0xffffffu)) ++count;
         }
     }
     XDestroyImage(image);
+    return count;
+}
+
+bool shows_pattern(Display* display, int x, int y, int w, int h) {
+    const auto brightest = [](unsigned long p) {
+        return std::max({(p >> 16) & 0xffu, (p >> 8) & 0xffu, p & 0xffu});
+    };
+    const long lit = count_pixels(display, x, y, w, h, [&](unsigned long p) { return brightest(p) > 40; });
+    const long dark = count_pixels(display, x, y, w, h, [&](unsigned long p) { return brightest(p) < 8; });
     const long area = static_cast<long>(w) * h;
     return lit * 10 > area && dark * 10 > area;
 }

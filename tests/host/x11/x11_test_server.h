@@ -69,6 +69,11 @@ bool xdotool(const xvfb_server& server, const std::vector<std::string>& args);
 // limit is a guard against hangs, not a measure of speed.
 bool eventually(const std::function<bool()>& condition, int limit_ms = 15000);
 
+// How many pixels of the screen area have a colour (0xRRGGBB) for which
+// `wanted` holds.
+long count_pixels(Display* display, int x, int y, int w, int h,
+                  const std::function<bool(unsigned long)>& wanted);
+
 // Whether the screen area shows the parity pattern: both a good share of lit
 // pixels and a good share of dark ones (not black, not a flat fill).
 bool shows_pattern(Display* display, int x, int y, int w, int h);
