@@ -50,6 +50,29 @@ TEST_F(x11_program, own_window_shows_the_pattern) {
     expect_pattern_then_quiet_term(run, w / 4, h / 4, w / 2, h / 2);
 }
 
+TEST_F(x11_program, own_window_follows_its_size) {
+    child_run run(quillmere({}), server.name());
+    ASSERT_TRUE(pattern_shows_in_the_middle());
+    Display* d = server.display();
+    Window root, up, *children = nullptr;
+    unsigned count = 0;
+    XQueryTree(d, DefaultRootWindow(d), &root, &up, &children, &count);
+    ASSERT_EQ(count, 1u);
+    XResizeWindow(d, children[0], w / 2, h / 2);
+    XFree(children);
+    XSync(d, False);
+    // The picture is built anew for the smaller window: its blanking disc
+    // sits in the new middle, and nothing is drawn beyond the window.
+    const auto lit = [](unsigned long p) { return p != 0; };
+    EXPECT_TRUE(eventually([&] {
+        return count_pixels(d, w / 4 - 10, h / 4 - 10, 20, 20, lit) == 0 &&
+               shows_pattern(d, w / 4 - h / 4, 0, h / 2, h / 2) &&
+               count_pixels(d, w / 2, 0, w / 2, h, lit) == 0;
+    }));
+    run.signal(SIGTERM);
+    EXPECT_EQ(run.wait_exit(10000), 0);
+}
+
 TEST_F(x11_program, full_screen_shows_the_pattern) {
     child_run run(quillmere({"-s"}), server.name());
     expect_pattern_then_quiet_term(run, w / 4, h / 4, w / 2, h / 2);
