@@ -32,6 +32,17 @@ protected:
     }
     bool pattern_shows_in_the_middle() { return pattern_shows(w / 4, h / 4, w / 2, h / 2); }
 
+    // The one top-level window, the program's own, or None.
+    Window program_window() {
+        Window root, up, *children = nullptr, found = None;
+        unsigned count = 0;
+        XQueryTree(server.display(), DefaultRootWindow(server.display()), &root, &up, &children,
+                   &count);
+        if (count == 1) found = children[0];
+        if (children) XFree(children);
+        return found;
+    }
+
     // Waits for the pattern in the area, then asks the program to stop as
     // the xscreensaver daemon does, and expects a quiet exit 0.
     void expect_pattern_then_quiet_term(child_run& run, int x, int y, int width, int height) {
@@ -54,12 +65,9 @@ TEST_F(x11_program, own_window_follows_its_size) {
     child_run run(quillmere({}), server.name());
     ASSERT_TRUE(pattern_shows_in_the_middle());
     Display* d = server.display();
-    Window root, up, *children = nullptr;
-    unsigned count = 0;
-    XQueryTree(d, DefaultRootWindow(d), &root, &up, &children, &count);
-    ASSERT_EQ(count, 1u);
-    XResizeWindow(d, children[0], w / 2, h / 2);
-    XFree(children);
+    const Window window = program_window();
+    ASSERT_NE(window, None);
+    XResizeWindow(d, window, w / 2, h / 2);
     XSync(d, False);
     // The picture is built anew for the smaller window: its blanking disc
     // sits in the new middle, and nothing is drawn beyond the window.
@@ -203,18 +211,14 @@ TEST_F(x11_program, own_window_ends_on_the_window_managers_close) {
     child_run run(quillmere({}), server.name());
     ASSERT_TRUE(pattern_shows_in_the_middle());
     Display* d = server.display();
-    Window root, up, *children = nullptr;
-    unsigned count = 0;
-    XQueryTree(d, DefaultRootWindow(d), &root, &up, &children, &count);
-    ASSERT_EQ(count, 1u);
     XEvent close{};
     close.xclient.type = ClientMessage;
-    close.xclient.window = children[0];
+    close.xclient.window = program_window();
+    ASSERT_NE(close.xclient.window, None);
     close.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
     close.xclient.format = 32;
     close.xclient.data.l[0] = static_cast<long>(XInternAtom(d, "WM_DELETE_WINDOW", False));
     close.xclient.data.l[1] = CurrentTime;
-    XFree(children);
     XSendEvent(d, close.xclient.window, False, NoEventMask, &close);
     XSync(d, False);
     EXPECT_EQ(run.wait_exit(10000), 0) << run.error_text();
