@@ -185,6 +185,7 @@ x11_parse parse_x11_options(const std::vector<std::string>& args, const char* xs
             o.mode = x11_mode::help;
         }
     }
+    if (o.mode != x11_mode::preview && o.mode != x11_mode::foreign) o.window_id = 0;
     if (o.mode == x11_mode::foreign && root) {
         o.window_id = 0;
         const std::string env = xscreensaver_window ? xscreensaver_window : "";

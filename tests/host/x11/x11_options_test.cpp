@@ -53,6 +53,7 @@ TEST(x11_options, accepts_every_mode_and_spelling) {
         {{"--delay=-5", "--noinstall", "-sync", "-geometry", "10x10+0+0"}, nullptr,
          x11_mode::window, 0, false},
         {{"-s", "-window"}, nullptr, x11_mode::window, 0, false},
+        {{"-p", "5", "-s"}, nullptr, x11_mode::full_screen, 0, false},
         {{"-help"}, nullptr, x11_mode::help, 0, false},
         {{"--help"}, nullptr, x11_mode::help, 0, false},
     };
