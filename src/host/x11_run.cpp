@@ -7,6 +7,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "host/command_line_text.h"
 #include "host/x11_close_rules.h"
 #include "host/x11_errors.h"
 #include "host/x11_fps_overlay.h"
@@ -91,10 +92,11 @@ int x11_run(const std::vector<std::string>& args) {
     install_stop_signals();
     const char* name = o.display.empty() ? nullptr : o.display.c_str();
     std::unique_ptr<Display, display_closer> display(XOpenDisplay(name));
-    if (!display) return fail(std::string("cannot open display '") + XDisplayName(name) + "'", 1);
+    const std::string shown = printable(XDisplayName(name));
+    if (!display) return fail("cannot open display '" + shown + "'", 1);
     int glx_error_base = 0, glx_event_base = 0;
     if (!glXQueryExtension(display.get(), &glx_error_base, &glx_event_base)) {
-        return fail(std::string("display '") + XDisplayName(name) + "' has no GLX", 1);
+        return fail("display '" + shown + "' has no GLX", 1);
     }
     install_x11_error_handlers(glx_error_base);
 

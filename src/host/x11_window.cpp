@@ -1,6 +1,5 @@
 #include "host/x11_window.h"
 
-#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <poll.h>
 
