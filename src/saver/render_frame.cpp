@@ -17,6 +17,10 @@ void render_frame(saver_scene& scene) {
         scene.camera.step(scene.view_width, scene.view_height);
         scene.camera.apply();
     }
+    // The square is the only drawing on a buffer just cleared to black, where
+    // (SRC_ALPHA, ZERO) blends to the very pixels (SRC_ALPHA,
+    // ONE_MINUS_SRC_ALPHA) gives, without reading the destination back.
+    glBlendFunc(GL_SRC_ALPHA, GL_ZERO);
     scene.field.draw();
     glPopMatrix();
     glFinish();

@@ -68,3 +68,29 @@ TEST(frame_placement, square_centred_on_wide_drawables) {
         EXPECT_LT(b.top, r.height - 1);
     }
 }
+
+// The frame blends its square without reading the cleared destination; the
+// pixels must be those of the classic over-blend of the square on black.
+TEST(frame_placement, frame_pixels_equal_the_over_blend_on_black) {
+    const int w = 400, h = 300;
+    gl_context(w, h);
+    seed_random_source(12u);
+    saver_scene scene;
+    setup_view(scene, w, h);
+    for (int i = 0; i < 6; ++i) render_frame(scene);
+    std::vector<std::uint8_t> frame(static_cast<std::size_t>(w) * h * 4);
+    glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
+
+    glClear(GL_COLOR_BUFFER_BIT);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glPushMatrix();
+    scene.camera.apply();
+    scene.field.draw();
+    glPopMatrix();
+    std::vector<std::uint8_t> classic(frame.size());
+    glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, classic.data());
+
+    EXPECT_EQ(frame, classic);
+    EXPECT_NE(frame, std::vector<std::uint8_t>(frame.size(), 0)) << "the pattern shows";
+}
