@@ -10,7 +10,6 @@
 circles::circles()
     : tex_width(1),
       tex_height(1),
-      counts(1),
       texels(1),
       texture(0),
       needs_shade(true),
@@ -37,8 +36,6 @@ circles::~circles() {
     glDeleteTextures(1, &name);
     texels.clear();
     texels.shrink_to_fit();
-    counts.clear();
-    counts.shrink_to_fit();
 }
 
 void circles::resize(int width, int height) {
@@ -47,9 +44,7 @@ void circles::resize(int width, int height) {
     const int t = texture_side(width, height);
     tex_width = t;
     tex_height = t;
-    const std::size_t words = static_cast<std::size_t>(t) * static_cast<std::size_t>(t);
-    counts.resize(words);
-    texels.resize(words);
+    texels.resize(static_cast<std::size_t>(t) * static_cast<std::size_t>(t));
     needs_shade = true;
     needs_count = true;
     glBindTexture(GL_TEXTURE_2D, texture);
@@ -64,7 +59,7 @@ void circles::update() {
 }
 
 void circles::shade() {
-    shade_counts(counts.data(), texels.data(), texels.size());
+    shade_counts(texels.data(), texels.data(), texels.size());
     needs_shade = false;
     texture_dirty = true;
 }

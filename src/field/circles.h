@@ -30,8 +30,10 @@ public:
 
     int tex_width;   // texels; a power of two, equal to tex_height
     int tex_height;
-    std::vector<std::uint32_t> counts;  // read-back pixels, bottom row first
-    std::vector<std::uint32_t> texels;  // shade in all four bytes, same order
+    // One word per texel, bottom row first: the counting pass reads the
+    // drawable's pixels into it and the shading turns each into its shade
+    // (all four bytes) in place, so the sums need no array of their own.
+    std::vector<std::uint32_t> texels;
     unsigned texture;                   // GL texture name
     bool needs_shade;
     bool needs_count;
@@ -44,7 +46,7 @@ public:
     float blue, blue_velocity, blue_accel;
 
 private:
-    // Counts disc cover per pixel into `counts`; restores the blend function,
+    // Counts disc cover per pixel into `texels`; restores the blend function,
     // both matrices and polygon smoothing before it returns.
     void count_discs();
     void shade();

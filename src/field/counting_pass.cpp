@@ -68,7 +68,7 @@ void circles::count_discs() {
     glColor4ub(0, 0, 0, 0);
     stamp_disc(list, cx, cy, blanking_radius);
 
-    glReadPixels(0, 0, tex_width, tex_height, GL_RGBA, GL_UNSIGNED_BYTE, counts.data());
+    glReadPixels(0, 0, tex_width, tex_height, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
 
     glFinish();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

@@ -13,5 +13,6 @@ inline std::int32_t count_word(std::uint32_t pixel) {
 
 // Writes into each texel the shade of the count word at the same index, in
 // all four bytes: 0 for an even count, otherwise 255 * count / max where max
-// is the largest count word (0 when there is none above 0).
+// is the largest count word (0 when there is none above 0). `counts` and
+// `texels` may be the same array.
 void shade_counts(const std::uint32_t* counts, std::uint32_t* texels, std::size_t n);

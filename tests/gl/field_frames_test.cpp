@@ -63,9 +63,9 @@ TEST(field_frames, first_frame_counts_second_shades_and_uploads_third_shows) {
     EXPECT_TRUE(any_lit(320, 240)) << "the pattern shows from the third frame";
 
     // Steady frames count, shade and upload nothing more.
-    const std::vector<std::uint32_t> counts = field.counts;
+    const std::vector<std::uint32_t> texels = field.texels;
     render_frame(scene);
-    EXPECT_EQ(field.counts, counts);
+    EXPECT_EQ(field.texels, texels);
     EXPECT_FALSE(field.needs_count || field.needs_shade || field.texture_dirty);
 }
 

@@ -66,10 +66,12 @@ counted_field count_and_shade(int side, int alpha_bits) {
     gl_context(side, side, alpha_bits);
     saver_scene scene;
     setup_view(scene, side, side);
-    render_frame(scene);
-    render_frame(scene);
+    render_frame(scene);  // counts: the read-back sums wait in the texels
+    counted_field result{scene.field.texels, {}};
+    render_frame(scene);  // shades them in place
+    result.texels = scene.field.texels;
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    return {scene.field.counts, scene.field.texels};
+    return result;
 }
 
 constexpr int side = 256;

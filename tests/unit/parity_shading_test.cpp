@@ -42,6 +42,16 @@ TEST(parity_shading, odd_maximum_gives_255) {
               (std::vector<std::uint8_t>{153, 255, 0}));
 }
 
+// The field shades its read-back words where they lie.
+TEST(parity_shading, shades_in_place) {
+    std::vector<std::uint32_t> words = {covered(5), covered(1), covered(2), covered(3)};
+    const std::vector<std::uint8_t> expected = shades(words);
+    shade_counts(words.data(), words.data(), words.size());
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        EXPECT_EQ(words[i], expected[i] * 0x01010101u) << i;
+    }
+}
+
 TEST(parity_shading, all_even_or_all_zero_is_black) {
     EXPECT_EQ(shades({covered(2), covered(4), covered(0)}), (std::vector<std::uint8_t>(3, 0)));
     EXPECT_EQ(shades({0, 0}), (std::vector<std::uint8_t>(2, 0)));
