@@ -4,15 +4,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh run
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMERE_TESTS=OFF -DQUILLMERE_BENCH=OFF >/dev/null
-cmake --build build -j "$(nproc)"
+cmake -S . -B build-run -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMERE_TESTS=OFF -DQUILLMERE_BENCH=OFF -DQUILLMERE_WINDOWS=OFF >/dev/null
+cmake --build build-run -j "$(nproc)"
 if [ -n "${DISPLAY:-}" ]; then
   # A $DISPLAY that cannot be opened (a closed ssh tunnel, a stopped server)
   # falls through to the offscreen run; any other ending is the saver's own.
   errors=$(mktemp)
   trap 'rm -f "$errors"' EXIT
   status=0
-  build/src/host/quillmere "$@" 2>"$errors" || status=$?
+  build-run/src/host/quillmere "$@" 2>"$errors" || status=$?
   cat "$errors" >&2
   if [ "$status" -ne 1 ] || ! grep -q "cannot open display" "$errors"; then
     exit "$status"
@@ -20,5 +20,5 @@ if [ -n "${DISPLAY:-}" ]; then
   echo "the X display $DISPLAY cannot be opened: rendering offscreen instead"
 fi
 snapshot="$PWD/quillmere-snapshot.png"
-build/src/host/quillmere --headless --frames 60 --snapshot "$snapshot" "$@"
+build-run/src/host/quillmere --headless --frames 60 --snapshot "$snapshot" "$@"
 echo "no X display: rendered offscreen; snapshot written to $snapshot"
