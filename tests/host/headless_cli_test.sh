@@ -50,6 +50,11 @@ png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{print $1*16777216+$2*65536+$3*256
 [ $? -eq 1 ] || fail "unwritable snapshot should exit 1"
 [ "$(wc -l <"$work/err")" -eq 1 ] || fail "unwritable snapshot: $(cat "$work/err")"
 
+# No EGL (no vendor library to load): exit 1 with one line.
+__EGL_VENDOR_LIBRARY_FILENAMES=/nonexistent.json "$program" --headless --frames 1 2>"$work/err"
+[ $? -eq 1 ] || fail "no EGL should exit 1"
+[ "$(wc -l <"$work/err")" -eq 1 ] && grep -q EGL "$work/err" || fail "no EGL: $(cat "$work/err")"
+
 # Help and version go to stdout and succeed.
 "$program" --headless --help | grep -q -- '--snapshot' || fail "--help"
 "$program" --headless --version | grep -q '^quillmere ' || fail "--version"
