@@ -17,8 +17,11 @@ add_library(quillmere_x11 STATIC
 # The offscreen library brings the quoting of arguments in error lines.
 target_link_libraries(quillmere_x11 PUBLIC quillmere_core quillmere_headless OpenGL::GLX X11::X11)
 
-add_executable(quillmere ${CMAKE_CURRENT_LIST_DIR}/linux_main.cpp)
+add_executable(quillmere ${CMAKE_CURRENT_LIST_DIR}/linux_main.cpp
+                         ${CMAKE_CURRENT_LIST_DIR}/x11_geometry_guard.cpp)
 target_link_libraries(quillmere PRIVATE quillmere_x11)
+# The GL driver is loaded at run time and must find our XGetGeometry first.
+target_link_options(quillmere PRIVATE -Wl,--export-dynamic-symbol=XGetGeometry)
 
 install(TARGETS quillmere RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Debian's xscreensaver lists hacks by these config files and runs them from

@@ -1,7 +1,11 @@
 #include "host/x11_errors.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include <signal.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
 
 namespace {
 
@@ -35,19 +39,61 @@ int record_error(Display* display, XErrorEvent* event) {
     return 0;
 }
 
-// Xlib cannot carry on after its connection breaks; end with one line.
-int connection_lost(Display*) {
-    std::fputs("quillmere: lost the connection to the X server\n", stderr);
-    std::_Exit(1);
+int connection_fd = -1;
+std::atomic_flag said_lost = ATOMIC_FLAG_INIT;
+
+// Only async-signal-safe calls: this also runs from the fault handler, and
+// from whichever thread gets there first.
+[[noreturn]] void end_lost() {
+    if (!said_lost.test_and_set()) {
+        static const char line[] = "quillmere: lost the connection to the X server\n";
+        const ssize_t ignored = write(STDERR_FILENO, line, sizeof line - 1);
+        (void)ignored;
+    }
+    _exit(1);
+}
+
+// Xlib cannot carry on after its connection breaks, and must not get back
+// control to print its own messages.
+int connection_lost(Display*) { end_lost(); }
+
+// The server end of the socket has closed (or reset): reading would give
+// end of file or an error rather than nothing yet.
+bool connection_closed() {
+    char byte;
+    const ssize_t n = recv(connection_fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT);
+    return n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR);
+}
+
+// Mesa's GLX uses replies that a dead connection leaves null without
+// checking them. A fault with the connection gone is that; any other fault
+// goes back to the handler that was there before (the default's crash, or a
+// sanitizer's report) and happens again on return.
+constexpr int fault_signals[] = {SIGSEGV, SIGBUS};
+struct sigaction earlier[2];
+
+void on_fault(int number) {
+    const int saved = errno;
+    if (connection_fd >= 0 && connection_closed()) end_lost();
+    sigaction(number, &earlier[number == SIGSEGV ? 0 : 1], nullptr);
+    errno = saved;
 }
 
 }  // namespace
 
-void install_x11_error_handlers(int glx_error_base) {
-    glx_base = glx_error_base;
+void install_x11_error_handlers(Display* display) {
+    connection_fd = ConnectionNumber(display);
     XSetErrorHandler(record_error);
     XSetIOErrorHandler(connection_lost);
+    // Writing to a closed connection is reported like any other loss.
+    signal(SIGPIPE, SIG_IGN);
+    struct sigaction action {};
+    action.sa_handler = on_fault;
+    sigemptyset(&action.sa_mask);
+    for (int i = 0; i < 2; ++i) sigaction(fault_signals[i], &action, &earlier[i]);
 }
+
+void set_glx_error_base(int glx_error_base) { glx_base = glx_error_base; }
 
 bool x11_window_gone() { return gone; }
 

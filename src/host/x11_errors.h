@@ -6,9 +6,14 @@
 
 #include <string>
 
-// Installs the error and I/O-error handlers; `glx_error_base` is the GLX
-// extension's first error code (GLX's drawable errors also mean "gone").
-void install_x11_error_handlers(int glx_error_base);
+// Installs the error and I/O-error handlers for `display`, right after it
+// is opened. A lost connection ends the program with one line and status 1,
+// also when the GL driver crashes on it instead of reporting it.
+void install_x11_error_handlers(Display* display);
+
+// The GLX extension's first error code, once known (GLX's drawable errors
+// also mean "gone").
+void set_glx_error_base(int glx_error_base);
 
 // True once the server said a window or drawable we use no longer exists.
 bool x11_window_gone();

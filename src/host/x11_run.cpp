@@ -20,7 +20,11 @@
 
 namespace {
 
-int fail(const std::string& message, int code) {
+// With `display` open, a round trip first: when the failure was the
+// connection going away, that ends the program with the one line saying so
+// instead of a misleading one before it.
+int fail(const std::string& message, int code, Display* display = nullptr) {
+    if (display) XSync(display, False);
     std::fprintf(stderr, "quillmere: %s\n", message.c_str());
     return code;
 }
@@ -54,9 +58,9 @@ int draw(Display* display, const x11_options& o, x11_target& target) {
     try {
         context = std::make_unique<x11_glx_context>(display, *target.visual, target.drawable);
     } catch (const std::runtime_error& e) {
-        return x11_window_gone() ? 0 : fail(e.what(), 1);
+        return x11_window_gone() ? 0 : fail(e.what(), 1, display);
     }
-    if (glGetString(GL_VERSION) == nullptr) return fail("the OpenGL context does not answer", 1);
+    if (glGetString(GL_VERSION) == nullptr) return fail("the OpenGL context does not answer", 1, display);
 
     saver_create(target.width, target.height);
     std::unique_ptr<x11_fps_overlay> overlay;
@@ -94,24 +98,25 @@ int x11_run(const std::vector<std::string>& args) {
     std::unique_ptr<Display, display_closer> display(XOpenDisplay(name));
     const std::string shown = printable(XDisplayName(name));
     if (!display) return fail("cannot open display '" + shown + "'", 1);
+    install_x11_error_handlers(display.get());
     int glx_error_base = 0, glx_event_base = 0;
     if (!glXQueryExtension(display.get(), &glx_error_base, &glx_event_base)) {
-        return fail("display '" + shown + "' has no GLX", 1);
+        return fail("display '" + shown + "' has no GLX", 1, display.get());
     }
-    install_x11_error_handlers(glx_error_base);
+    set_glx_error_base(glx_error_base);
 
     const bool names_window = o.mode == x11_mode::preview ||
                               (o.mode == x11_mode::foreign && o.window_id != 0);
     XWindowAttributes attributes;
     if (names_window && !read_attributes(display.get(), o.window_id, attributes)) {
-        return fail("no window " + window_name(o.window_id) + " on this display", 2);
+        return fail("no window " + window_name(o.window_id) + " on this display", 2, display.get());
     }
 
     x11_target target;
     const std::string error = open_target(display.get(), o, target);
-    if (!error.empty()) return x11_window_gone() ? 0 : fail(error, 1);
+    if (!error.empty()) return x11_window_gone() ? 0 : fail(error, 1, display.get());
     const std::string unusable = check_gl_visual(display.get(), *target.visual);
-    int code = unusable.empty() ? draw(display.get(), o, target) : fail(unusable, 1);
+    int code = unusable.empty() ? draw(display.get(), o, target) : fail(unusable, 1, display.get());
     if (target.own && !x11_window_gone()) XDestroyWindow(display.get(), target.drawable);
     return code;
 }

@@ -16,12 +16,6 @@ namespace {
 constexpr int w = xvfb_server::width;
 constexpr int h = xvfb_server::height;
 
-std::string hex(Window window) {
-    char text[32];
-    std::snprintf(text, sizeof text, "0x%lx", static_cast<unsigned long>(window));
-    return text;
-}
-
 class x11_program : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_NE(server.display(), nullptr); }

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -105,6 +106,16 @@ xvfb_server::~xvfb_server() {
     }
 }
 
+void xvfb_server::kill_server(int signal) {
+    if (display_) XCloseDisplay(display_);
+    display_ = nullptr;
+    if (pid_ > 0) {
+        kill(pid_, signal);
+        waitpid(pid_, nullptr, 0);
+    }
+    pid_ = -1;
+}
+
 Window xvfb_server::make_window(int x, int y, int w, int h) {
     const int screen = DefaultScreen(display_);
     const Window window = XCreateSimpleWindow(display_, RootWindow(display_, screen), x, y,
@@ -156,6 +167,12 @@ std::string child_run::error_text() const {
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+std::string hex(Window window) {
+    char text[32];
+    std::snprintf(text, sizeof text, "0x%lx", static_cast<unsigned long>(window));
+    return text;
 }
 
 std::vector<std::string> quillmere(std::vector<std::string> args) {

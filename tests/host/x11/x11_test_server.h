@@ -26,6 +26,10 @@ public:
     // A mapped top-level window in the default visual.
     Window make_window(int x, int y, int w, int h);
 
+    // Ends the server at once with `signal`, as a crash would; the test's
+    // own connection is closed first so that it cannot see the loss.
+    void kill_server(int signal);
+
 private:
     pid_t pid_ = -1;
     std::string name_;
@@ -58,6 +62,9 @@ private:
     bool reaped_ = false;
     std::string error_path_;
 };
+
+// A window id as the program's -window-id takes it, in hex.
+std::string hex(Window window);
 
 // The program under test with these arguments.
 std::vector<std::string> quillmere(std::vector<std::string> args);
