@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "host/x11_errors.h"
-#include "host/x11_frame_clock.h"
 #include "host/x11_signals.h"
 #include "saver/saver_events.h"
 
@@ -77,10 +76,14 @@ int run_x11_main_loop(Display* display, x11_target& target, x11_glx_context& con
             continue;
         }
 
-        pollfd fds[2] = {{ConnectionNumber(display), POLLIN, 0}, {stop_signal_fd(), POLLIN, 0}};
-        const nfds_t count = stop_signal_fd() >= 0 ? 2 : 1;
-        if (poll(fds, count, clock.wait_ms(monotonic_ns())) > 0 && (fds[1].revents & POLLIN)) {
-            drain(stop_signal_fd());
-        }
+        wait_for_tick(display, clock);
+    }
+}
+
+void wait_for_tick(Display* display, const x11_frame_clock& clock) {
+    pollfd fds[2] = {{ConnectionNumber(display), POLLIN, 0}, {stop_signal_fd(), POLLIN, 0}};
+    const nfds_t count = stop_signal_fd() >= 0 ? 2 : 1;
+    if (poll(fds, count, clock.wait_ms(monotonic_ns())) > 0 && (fds[1].revents & POLLIN)) {
+        drain(stop_signal_fd());
     }
 }
