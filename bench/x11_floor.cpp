@@ -62,9 +62,10 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[i], "-root") != 0) return fail(std::string("unknown option ") + argv[i]);
     }
     install_stop_signals();
+    install_x11_error_handlers();
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) return fail("cannot open the display");
-    install_x11_error_handlers(display);
+    guard_x11_connection(display);
     int glx_error_base = 0, glx_event_base = 0;
     if (!glXQueryExtension(display, &glx_error_base, &glx_event_base)) return fail("no GLX");
     set_glx_error_base(glx_error_base);

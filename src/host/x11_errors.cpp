@@ -81,12 +81,15 @@ void on_fault(int number) {
 
 }  // namespace
 
-void install_x11_error_handlers(Display* display) {
-    connection_fd = ConnectionNumber(display);
+void install_x11_error_handlers() {
     XSetErrorHandler(record_error);
     XSetIOErrorHandler(connection_lost);
     // Writing to a closed connection is reported like any other loss.
     signal(SIGPIPE, SIG_IGN);
+}
+
+void guard_x11_connection(Display* display) {
+    connection_fd = ConnectionNumber(display);
     struct sigaction action {};
     action.sa_handler = on_fault;
     sigemptyset(&action.sa_mask);

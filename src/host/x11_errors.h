@@ -6,10 +6,14 @@
 
 #include <string>
 
-// Installs the error and I/O-error handlers for `display`, right after it
-// is opened. A lost connection ends the program with one line and status 1,
-// also when the GL driver crashes on it instead of reporting it.
-void install_x11_error_handlers(Display* display);
+// Installs the error and I/O-error handlers, before the display is opened
+// (Xlib's own would print its lines if the server went away meanwhile). A
+// lost connection ends the program with one line and status 1.
+void install_x11_error_handlers();
+
+// Once `display` is open: when the GL driver crashes on its lost
+// connection instead of reporting it, the program ends the same way.
+void guard_x11_connection(Display* display);
 
 // The GLX extension's first error code, once known (GLX's drawable errors
 // also mean "gone").

@@ -94,11 +94,12 @@ int x11_run(const std::vector<std::string>& args) {
     }
 
     install_stop_signals();
+    install_x11_error_handlers();
     const char* name = o.display.empty() ? nullptr : o.display.c_str();
     std::unique_ptr<Display, display_closer> display(XOpenDisplay(name));
     const std::string shown = printable(XDisplayName(name));
     if (!display) return fail("cannot open display '" + shown + "'", 1);
-    install_x11_error_handlers(display.get());
+    guard_x11_connection(display.get());
     int glx_error_base = 0, glx_event_base = 0;
     if (!glXQueryExtension(display.get(), &glx_error_base, &glx_event_base)) {
         return fail("display '" + shown + "' has no GLX", 1, display.get());
