@@ -9,7 +9,9 @@ void render_frame(saver_scene& scene) {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glShadeModel(GL_SMOOTH);
     glEnable(GL_POLYGON_SMOOTH);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // Nothing tests or reads depth, so a drawable that has a depth buffer
+    // (a foreign window's visual may) needs only its colour cleared.
+    glClear(GL_COLOR_BUFFER_BIT);
     glPushMatrix();
     if (scene.view_width != 0 && scene.view_height != 0) {
         scene.field.update();
