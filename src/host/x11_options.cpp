@@ -13,18 +13,18 @@ enum class value_kind {
     text,         // any value, which must be there
 };
 
-struct option_spec {
+struct known_option {
     const char* name;
     value_kind value;
 };
 
 // Windows screen-saver letters (also after '/', in either case), then the
 // xscreensaver generic options that a hack is given.
-const option_spec windows_letters[] = {
+const known_option windows_letters[] = {
     {"s", value_kind::none},   {"p", value_kind::window},      {"l", value_kind::window},
     {"c", value_kind::optional_id}, {"a", value_kind::optional_id},
 };
-const option_spec long_options[] = {
+const known_option long_options[] = {
     {"root", value_kind::none},       {"window", value_kind::none},
     {"window-id", value_kind::window}, {"fps", value_kind::none},
     {"no-fps", value_kind::none},     {"display", value_kind::text},
@@ -35,7 +35,7 @@ const option_spec long_options[] = {
     {"help", value_kind::none},       {"h", value_kind::none},
 };
 
-const option_spec* find_option(const std::string& name, bool slash) {
+const known_option* find_option(const std::string& name, bool slash) {
     for (const auto& o : windows_letters) {
         if (name == o.name) return &o;
     }
@@ -128,31 +128,31 @@ x11_parse parse_x11_options(const std::vector<std::string>& args, const char* xs
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name, value;
         bool has_value = false, slash = false;
-        const option_spec* spec = nullptr;
-        if (split_option(args[i], name, value, has_value, slash)) spec = find_option(name, slash);
-        if (spec == nullptr) {
+        const known_option* known = nullptr;
+        if (split_option(args[i], name, value, has_value, slash)) known = find_option(name, slash);
+        if (known == nullptr) {
             result.error = "unknown option '" + printable(args[i]) + "'";
             result.show_usage = true;
             return result;
         }
-        if (spec->value == value_kind::none && has_value) {
+        if (known->value == value_kind::none && has_value) {
             result.error = "option " + printable(args[i]) + " takes no value";
             result.show_usage = true;
             return result;
         }
         const bool value_follows = i + 1 < args.size() &&
-                                   (spec->value == value_kind::text || looks_like_value(args[i + 1]));
-        if (spec->value != value_kind::none && !has_value && value_follows) {
+                                   (known->value == value_kind::text || looks_like_value(args[i + 1]));
+        if (known->value != value_kind::none && !has_value && value_follows) {
             value = args[++i];
             has_value = true;
         }
-        if ((spec->value == value_kind::window || spec->value == value_kind::text) && !has_value) {
+        if ((known->value == value_kind::window || known->value == value_kind::text) && !has_value) {
             result.error = "option " + printable(args[i]) + " needs a value";
             result.show_usage = true;
             return result;
         }
         unsigned long id = 0;
-        if ((spec->value == value_kind::window || spec->value == value_kind::optional_id) &&
+        if ((known->value == value_kind::window || known->value == value_kind::optional_id) &&
             has_value && !parse_window_id(value, id)) {
             result.error = "bad window id '" + printable(value) + "' (expected decimal or 0x hex)";
             return result;
